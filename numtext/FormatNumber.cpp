@@ -23,24 +23,20 @@ EighteenDigits WriteEighteenDigits(std::uint64_t n) {
   return form;
 }
 
-void StripTrailingZeros(std::string& digits) {
-  while (!digits.empty() && digits.back() == '0') digits.pop_back();
-}
-
-// Adds one in the last place; false when the carry runs out of the front
-// (all nines, or no digits at all).
-bool IncrementDigits(std::string& digits) {
-  for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-    if (*it != '9') {
-      ++*it;
+// Adds one in the last place of the first `count` digits; false when the
+// carry runs out of the front (all nines, or no digits at all).
+bool IncrementDigits(EighteenDigits& digits, std::size_t count) {
+  for (std::size_t i = count; i-- > 0;) {
+    if (digits[i] != '9') {
+      ++digits[i];
       return true;
     }
-    *it = '0';
+    digits[i] = '0';
   }
   return false;
 }
 
-void AppendDigitOrZero(std::string& out, const std::string& digits, int index) {
+void AppendDigitOrZero(std::string& out, const DigitString& digits, int index) {
   const bool present = index >= 0 && index < static_cast<int>(digits.size());
   out.push_back(present ? digits[static_cast<std::size_t>(index)] : '0');
 }
@@ -69,25 +65,25 @@ DecimalForm ToDecimalForm(Extended80 v, int precision, int decimals) {
     n = kTenPow17;
     ++exponent;
   }
-  const EighteenDigits form = WriteEighteenDigits(n);
+  EighteenDigits form = WriteEighteenDigits(n);
 
   int kept = exponent + decimals;
   if (kept < 0) return {};
   kept = std::min({kept, precision, kFormDigits});
 
-  std::string digits(form.data(), static_cast<std::size_t>(kept));
+  auto count = static_cast<std::size_t>(kept);
   // Only the one digit after the cut decides: halves go away from zero.
-  if (kept < kFormDigits && form[static_cast<std::size_t>(kept)] >= '5' &&
-      !IncrementDigits(digits)) {
-    digits.assign(1, '1');
+  if (count < form.size() && form[count] >= '5' && !IncrementDigits(form, count)) {
+    form[0] = '1';
+    count = 1;
     ++exponent;
   }
-  StripTrailingZeros(digits);
+  while (count > 0 && form[count - 1] == '0') --count;
 
   DecimalForm result;
   result.exponent = static_cast<std::int16_t>(exponent);
-  result.negative = !digits.empty() && v < Extended80();
-  result.digits = std::move(digits);
+  result.negative = count > 0 && v < Extended80();
+  result.digits = DigitString(std::string_view(form.data(), count));
   return result;
 }
 
@@ -96,6 +92,7 @@ std::string FormatCents(Extended80 value) {
   if (form.exponent > kFormDigits) return FormatGeneral(value);
 
   std::string out;
+  out.reserve(24);
   if (form.negative) out.push_back('-');
   if (form.exponent > 0) {
     for (int i = 0; i < form.exponent; ++i) AppendDigitOrZero(out, form.digits, i);
@@ -112,27 +109,29 @@ std::string FormatGeneral(Extended80 value) {
   constexpr int kSignificant = 15;
   constexpr int kAnyDecimals = 9999;
   const DecimalForm form = ToDecimalForm(value, kSignificant, kAnyDecimals);
-  const std::string& digits = form.digits;
+  const DigitString& digits = form.digits;
   const int exponent = form.exponent;
   const int count = static_cast<int>(digits.size());
 
   std::string out;
+  out.reserve(24);
   if (form.negative) out.push_back('-');
   if (digits.empty()) {
     out.push_back('0');
   } else if (exponent > kSignificant || exponent < -3) {
     out.push_back(digits[0]);
-    if (count > 1) out.append(DecimalSeparator()).append(digits, 1);
+    if (count > 1) out.append(DecimalSeparator()).append(digits.view().substr(1));
     out.push_back('E');
     out.append(std::to_string(exponent - 1));
   } else if (exponent > 0) {
     for (int i = 0; i < exponent; ++i) AppendDigitOrZero(out, digits, i);
-    if (count > exponent) out.append(DecimalSeparator()).append(digits, static_cast<std::size_t>(exponent));
+    if (count > exponent)
+      out.append(DecimalSeparator()).append(digits.view().substr(static_cast<std::size_t>(exponent)));
   } else {
     out.push_back('0');
     out.append(DecimalSeparator());
     out.append(static_cast<std::size_t>(-exponent), '0');
-    out.append(digits);
+    out.append(digits.view());
   }
   return out;
 }

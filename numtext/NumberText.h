@@ -3,6 +3,8 @@
 // Reading and writing numbers as the pages do. Every value passes through
 // Extended80; every rounding below is to nearest, ties to even, unless stated.
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -41,12 +43,34 @@ Extended80 ParseDecimal(std::string_view text);
 // it the result is subnormal or zero.
 Amount ToAmount(Extended80 value);
 
+// Up to 18 decimal digit characters, held inline: formatting a number
+// allocates nothing but its result.
+class DigitString {
+ public:
+  static constexpr std::size_t kCapacity = 18;
+
+  DigitString() = default;
+  explicit DigitString(std::string_view digits) : size_(digits.size()) {
+    for (std::size_t i = 0; i < size_; ++i) chars_[i] = digits[i];
+  }
+
+  bool empty() const { return size_ == 0; }
+  std::size_t size() const { return size_; }
+  char operator[](std::size_t i) const { return chars_[i]; }
+  std::string_view view() const { return {chars_.data(), size_}; }
+  friend bool operator==(const DigitString& a, std::string_view b) { return a.view() == b; }
+
+ private:
+  std::array<char, kCapacity> chars_{};
+  std::size_t size_ = 0;
+};
+
 // The decimal digits of a value: 0.d1d2…dn × 10^exponent, no trailing zeros;
 // empty digits stand for zero.
 struct DecimalForm {
   std::int16_t exponent = 0;
   bool negative = false;
-  std::string digits;
+  DigitString digits;
 };
 
 // The digits of v to `precision` significant digits and at most `decimals`

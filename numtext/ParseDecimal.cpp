@@ -35,6 +35,7 @@ class DigitAccumulator {
   }
 
   Extended80 Value() const { return spilled_ ? value_ : FromUint64(exact_); }
+  bool IsZero() const { return !spilled_ && exact_ == 0; }
 
  private:
   static Extended80 Ten() { return Extended80::FromInt64(10); }
@@ -66,8 +67,16 @@ Extended80 ParseOrThrow(std::string_view text) {
     ++i;
   }
 
+  // Zeros before the first significant digit leave the value at zero; a
+  // pasted text may hold millions of them.
+  const auto skipZeros = [&] {
+    const std::size_t start = i;
+    while (i < size && text[i] == '0') ++i;
+    return static_cast<std::int64_t>(i - start);
+  };
+
   DigitAccumulator digits;
-  bool hasMantissa = false;
+  bool hasMantissa = skipZeros() > 0;
   while (i < size && IsDigit(text[i])) {
     digits.Add(text[i] - '0');
     hasMantissa = true;
@@ -77,6 +86,7 @@ Extended80 ParseOrThrow(std::string_view text) {
   if (text.substr(i, separator.size()) == separator) {
     i += separator.size();
     hasMantissa = true;
+    if (digits.IsZero()) fractionDigits += skipZeros();
     while (i < size && IsDigit(text[i])) {
       digits.Add(text[i] - '0');
       ++fractionDigits;
