@@ -1,0 +1,25 @@
+#include "ui/PageControlStyle.h"
+
+#include <QWidget>
+
+namespace feniko::ui {
+namespace {
+
+constexpr int kFrame = 4;
+
+}  // namespace
+
+PageControlStyle::PageControlStyle(QObject* owner) : QProxyStyle() {
+  setParent(owner);
+}
+
+QRect PageControlStyle::subElementRect(SubElement element, const QStyleOption* option,
+                                       const QWidget* widget) const {
+  const QRect base = QProxyStyle::subElementRect(element, option, widget);
+  if (element != SE_TabWidgetTabContents || widget == nullptr) return base;
+  const QRect whole = widget->rect();
+  return QRect(whole.left() + (whole.width() - kPageWidth) / 2,
+               whole.bottom() + 1 - kFrame - kPageHeight, kPageWidth, kPageHeight);
+}
+
+}  // namespace feniko::ui
