@@ -55,6 +55,13 @@ DecimalForm ToDecimalForm(Extended80 v, int precision, int decimals) {
   // ten and rounded again. The two successive roundings are deliberate: they
   // decide the last digit in rare cases, and the shown text follows them.
   Extended80 scaled = ScaleByPow10(v.Abs(), kFormDigits - exponent).RoundToIntegral();
+  if (scaled < Extended80::FromInt64(static_cast<std::int64_t>(kTenPow17))) {
+    // Below about 2^-680 the estimate can also be one too large (the factor
+    // falls short of log10(2)), which would put a 0 in front of the digits
+    // and lose the last one. Nothing from 10^-200 up comes here.
+    --exponent;
+    scaled = ScaleByPow10(v.Abs(), kFormDigits - exponent).RoundToIntegral();
+  }
   if (scaled >= Extended80::FromInt64(static_cast<std::int64_t>(kTenPow18))) {
     scaled = scaled / Extended80::FromInt64(10);
     ++exponent;
