@@ -10,14 +10,19 @@ namespace feniko::ui {
 namespace {
 
 // Refuses an edit that makes the text longer than the limit; an edit that
-// keeps or shortens an over-long text is let through.
+// keeps or shortens an over-long text is let through. QLineEdit has already
+// changed its text when it asks, so the length before the edit is the one
+// that the box last reported.
 class LengthLimitValidator : public QValidator {
  public:
-  LengthLimitValidator(const EditBox& box) : QValidator(const_cast<EditBox*>(&box)), box_(box) {}
+  explicit LengthLimitValidator(EditBox& box) : QValidator(&box), box_(box) {
+    connect(&box, &QLineEdit::textChanged, this,
+            [this](const QString& text) { lengthBefore_ = text.size(); });
+  }
 
   State validate(QString& input, int& /*pos*/) const override {
     const int limit = box_.LengthLimit();
-    if (limit <= 0 || input.size() <= limit || input.size() <= box_.text().size()) {
+    if (limit <= 0 || input.size() <= limit || input.size() <= lengthBefore_) {
       return Acceptable;
     }
     return Invalid;
@@ -25,6 +30,7 @@ class LengthLimitValidator : public QValidator {
 
  private:
   const EditBox& box_;
+  qsizetype lengthBefore_ = 0;
 };
 
 bool SelectsAllOnFocus(Qt::FocusReason reason) {
