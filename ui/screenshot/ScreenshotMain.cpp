@@ -37,13 +37,43 @@ void CalcNewWith5000(TFrmMain& window) {
   QTest::keyClick(window.txtIncomeNew, Qt::Key_Return);
 }
 
+// The previous-schedule calculator after the same.
+void CalcOldWith5000(TFrmMain& window) {
+  ShowTab(window, window.tabCalcOld);
+  window.txtIncome->setFocus();
+  QTest::keyClicks(window.txtIncome, QStringLiteral("5000"));
+  QTest::keyClick(window.txtIncome, Qt::Key_Return);
+}
+
+// The conversion page after typing 105.30 and Enter.
+void RmbWith105_30(TFrmMain& window) {
+  ShowTab(window, window.tabRMB);
+  QTest::keyClicks(window.txtMoney, QStringLiteral("105.30"));
+  QTest::keyClick(window.txtMoney, Qt::Key_Return);
+}
+
+void RateNew(TFrmMain& window) {
+  ShowTab(window, window.tabRateNew);
+}
+
+void RateOld(TFrmMain& window) {
+  ShowTab(window, window.tabRateOld);
+}
+
+void Contact(TFrmMain& window) {
+  ShowTab(window, window.tabContact);
+}
+
 struct Shot {
   const char* file;
   void (*prepare)(TFrmMain&);
 };
 
 const Shot kShots[] = {
-    {"screenshot.png", CalcNewWith5000},
+    {"screenshot.png", CalcNewWith5000}, {"page-calc-new.png", CalcNewWith5000},
+    {"page-rate-new.png", RateNew},      {"page-calc-old.png", CalcOldWith5000},
+    {"page-rate-old.png", RateOld},      {"page-rmb.png", RmbWith105_30},
+    {"page-contact.png", Contact},
 };
 
 }  // namespace
