@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -53,9 +54,11 @@ std::vector<std::string> Environment(const std::vector<std::string>& extra) {
 class FenikoCli : public testing::Test {
  protected:
   void SetUp() override {
+    // A parameterised test's name holds "/"; the folder must be one level.
+    std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::replace(name.begin(), name.end(), '/', '-');
     dir_ =
-        fs::temp_directory_path() / ("feniko-cli-test-" + std::to_string(::getpid()) + "-" +
-                                     testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::temp_directory_path() / ("feniko-cli-test-" + std::to_string(::getpid()) + "-" + name);
     fs::create_directories(dir_);
   }
   void TearDown() override { fs::remove_all(dir_); }
