@@ -62,6 +62,11 @@ constexpr QuotientRemainder DivWidePortable(std::uint64_t hi, std::uint64_t lo, 
 
 __extension__ typedef unsigned __int128 NativeU128;
 
+inline QuotientRemainder DivWide(std::uint64_t hi, std::uint64_t lo, std::uint64_t d) {
+  const auto quotient = static_cast<std::uint64_t>(((static_cast<NativeU128>(hi) << 64) | lo) / d);
+  return {quotient, lo - quotient * d};  // the remainder is below d, so its low word is all of it
+}
+
 inline U128 MulWide(std::uint64_t a, std::uint64_t b) {
   const NativeU128 product = static_cast<NativeU128>(a) * b;
   return {static_cast<std::uint64_t>(product >> 64), static_cast<std::uint64_t>(product)};
@@ -69,16 +74,14 @@ inline U128 MulWide(std::uint64_t a, std::uint64_t b) {
 
 #else
 
+inline QuotientRemainder DivWide(std::uint64_t hi, std::uint64_t lo, std::uint64_t d) {
+  return DivWidePortable(hi, lo, d);
+}
+
 inline U128 MulWide(std::uint64_t a, std::uint64_t b) {
   return MulWidePortable(a, b);
 }
 
 #endif
-
-// The portable division is also the faster one where __int128 exists: the
-// compiler's 128-bit division is a library call that cannot assume hi < d.
-inline QuotientRemainder DivWide(std::uint64_t hi, std::uint64_t lo, std::uint64_t d) {
-  return DivWidePortable(hi, lo, d);
-}
 
 }  // namespace feniko::extended80_wide
