@@ -344,10 +344,17 @@ class MainWindowTest : public QObject {
     QCOMPARE(window->lblTaxNew->text(), QStringLiteral("应纳税额：45 元"));
   }
 
+  void rereadsTheDecimalSeparatorWhenTheSystemAnnouncesAChange_data() {
+    QTest::addColumn<bool>("toTheApplication");
+    QTest::newRow("announced to the application") << true;
+    QTest::newRow("announced to the window") << false;
+  }
+
   void rereadsTheDecimalSeparatorWhenTheSystemAnnouncesAChange() {
+    QFETCH(bool, toTheApplication);
     feniko::SetDecimalSeparator(",");
     QEvent change(QEvent::LocaleChange);
-    QApplication::sendEvent(window.get(), &change);
+    QApplication::sendEvent(toTheApplication ? static_cast<QObject*>(qApp) : window.get(), &change);
     QCOMPARE(feniko::DecimalSeparator(), std::string_view("."));  // LC_ALL=C
   }
 
