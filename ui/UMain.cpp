@@ -222,21 +222,13 @@ void TFrmMain::showEvent(QShowEvent* event) {
   RaiseShowEvent(pageMain->currentWidget());
 }
 
-// A change of the system's regional settings reaches Qt programs as
-// LocaleChange (on Windows from WM_SETTINGCHANGE), sent to the application and
-// passed on to widgets whose locale it alters; either way the decimal
-// separator is read again. Desktops without such an announcement keep the
-// separator read at start-up.
+// A change of the system's regional settings reaches a Qt program as
+// LocaleChange (on Windows from WM_SETTINGCHANGE), which the application
+// passes on to every window; the decimal separator is then read again.
+// Desktops without such an announcement keep the one read at start-up.
 void TFrmMain::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LocaleChange) platform::RefreshDecimalSeparator();
   QMainWindow::changeEvent(event);
-}
-
-bool TFrmMain::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::LocaleChange && watched == QCoreApplication::instance()) {
-    platform::RefreshDecimalSeparator();
-  }
-  return QMainWindow::eventFilter(watched, event);
 }
 
 void TFrmMain::OpenUrl(std::string_view address) {
