@@ -6,6 +6,8 @@ namespace feniko::ui {
 namespace {
 
 constexpr int kFrame = 4;
+// Space above and below a tab's caption.
+constexpr int kTabVerticalSpace = 4;
 
 }  // namespace
 
@@ -20,6 +22,12 @@ QRect PageControlStyle::subElementRect(SubElement element, const QStyleOption* o
   const QRect whole = widget->rect();
   return QRect(whole.left() + (whole.width() - kPageWidth) / 2,
                whole.bottom() + 1 - kFrame - kPageHeight, kPageWidth, kPageHeight);
+}
+
+int PageControlStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                                  const QWidget* widget) const {
+  if (metric == PM_TabBarTabVSpace) return kTabVerticalSpace;
+  return QProxyStyle::pixelMetric(metric, option, widget);
 }
 
 }  // namespace feniko::ui

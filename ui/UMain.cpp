@@ -131,7 +131,9 @@ void TFrmMain::BuildToolBar() {
 void TFrmMain::BuildPageControl() {
   pageMain = new QTabWidget(centralWidget());
   pageMain->setObjectName(QStringLiteral("pageMain"));
-  pageMain->setStyle(new PageControlStyle(pageMain));
+  auto* pageStyle = new PageControlStyle(pageMain);
+  pageMain->setStyle(pageStyle);
+  pageMain->tabBar()->setStyle(pageStyle);
   pageMain->setGeometry(0, kToolBarHeight, kClientWidth, kClientHeight - kToolBarHeight);
   pageMain->setDocumentMode(false);
   pageMain->setUsesScrollButtons(false);

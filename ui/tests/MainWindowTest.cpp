@@ -96,6 +96,13 @@ class MainWindowTest : public QObject {
                           window->tabRateOld, window->tabRMB, window->tabContact}) {
       window->pageMain->setCurrentWidget(page);
       QCOMPARE(page->size(), QSize(832, 517));
+      // Below the tabs and inside the page control's frame.
+      const QRect placed(page->mapTo(window->pageMain, QPoint(0, 0)), page->size());
+      QVERIFY2(placed.top() > window->pageMain->tabBar()->geometry().bottom(),
+               qPrintable(QStringLiteral("page top %1, tabs %2")
+                              .arg(placed.top())
+                              .arg(window->pageMain->tabBar()->geometry().bottom())));
+      QVERIFY(window->pageMain->rect().adjusted(1, 1, -1, -1).contains(placed));
     }
     // Fixed single border: the window cannot be resized, and it has no
     // maximise button but can be minimised.
