@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "numtext/Extended80.h"
 #include "numtext/NumberText.h"
