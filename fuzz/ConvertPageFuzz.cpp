@@ -5,7 +5,8 @@
 //  - a text that cannot be read, or whose value is too large for an Amount,
 //    gives the page message "请检查输入的小写金额是否有效。" and nothing else;
 //  - any other text gives what the converter gives for the stored Amount
-//    (CapitalLaws.h), its failures passed on as FenikoError.
+//    (CapitalLaws.h), its failures passed on as FenikoError, whose message
+//    the general error display ends with "." unless it ends in ")".
 
 #include <cstdint>
 #include <string>
@@ -15,9 +16,21 @@
 #include "FuzzLaw.h"
 #include "numtext/NumberText.h"
 #include "pages/ConvertPage.h"
+#include "pages/ErrorDisplay.h"
 
 namespace feniko::fuzz {
 namespace {
+
+// The general error display adds "." after a message whose last character
+// comes after "." in character order. In UTF-8 the last byte tells: every
+// character beyond ASCII ends in a byte from 0x80 up.
+void CheckErrorDisplay(std::string_view message) {
+  const bool fullStop = !message.empty() && static_cast<unsigned char>(message.back()) > '.';
+  const std::string want = std::string(message) + (fullStop ? "." : "");
+  if (ErrorDisplayText(message) != want)
+    Broken("the error display adds a full stop after a letter, not after ')'",
+           std::string(message) + " shown as " + ErrorDisplayText(message));
+}
 
 void Check(std::string_view typed) {
   bool readable = true;
@@ -42,10 +55,15 @@ void Check(std::string_view typed) {
   CheckCapital(
       amount,
       [&] {
-        const ConvertOutcome outcome = RunConversion(typed);
-        if (outcome.kind != ConvertOutcome::Kind::Result)
-          Broken("a readable amount is converted", Quoted(typed));
-        return outcome.text;
+        try {
+          const ConvertOutcome outcome = RunConversion(typed);
+          if (outcome.kind != ConvertOutcome::Kind::Result)
+            Broken("a readable amount is converted", Quoted(typed));
+          return outcome.text;
+        } catch (const FenikoError& e) {
+          CheckErrorDisplay(e.what());
+          throw;
+        }
       },
       "typed " + Quoted(typed));
 }
