@@ -125,12 +125,15 @@ Extended80 ReadFigure(const std::string& figure, std::string_view context) {
   }
 }
 
-// |a - b| within one unit of the 15th significant digit of the larger.
-bool Near(Extended80 a, Extended80 b) {
-  const Extended80 larger = std::max(a.Abs(), b.Abs());
-  if (larger.IsZeroOrSubnormal()) return true;
-  const std::optional<Extended80> unit = PowerOfTen(DigitsBeforePoint(larger) - 15);
-  return unit && (a - b).Abs() <= *unit + *unit;
+// One unit of the 15th significant digit of x. A figure is within half of
+// one of its own units of the value behind it.
+Extended80 Unit15(Extended80 x) {
+  if (x.IsZeroOrSubnormal()) return Extended80();
+  return PowerOfTen(DigitsBeforePoint(x) - 15).value_or(Extended80());
+}
+
+bool Within(Extended80 a, Extended80 b, Extended80 tolerance) {
+  return (a - b).Abs() <= tolerance;
 }
 
 void CheckResult(const Page& page, const TaxOutcome& out, double income, std::string_view context) {
@@ -152,19 +155,22 @@ void CheckResult(const Page& page, const TaxOutcome& out, double income, std::st
   const Extended80 exactIncome = Extended80::FromDouble(income);
   const Extended80 threshold = Extended80::FromInt64(page.threshold);
 
-  if (!Near(shownIncome, exactIncome)) Broken("the income line shows the amount in cents", context);
-  if (!Near(taxable, exactIncome - threshold))
+  if (!Within(shownIncome, exactIncome, Unit15(exactIncome)))
+    Broken("the income line shows the amount in cents", context);
+  if (!Within(taxable, exactIncome - threshold, Unit15(taxable)))
     Broken("the taxable income is the income less the threshold", context);
   if (percent != percent.RoundToIntegral() || percent < Extended80::FromInt64(3) ||
       percent > Extended80::FromInt64(45))
     Broken("the rate shows as a whole percentage of the schedule", context);
   if (deduct != deduct.RoundToIntegral() || deduct < Extended80())
     Broken("the quick deduction is a whole number of yuan", context);
-  if (!Near(tax + afterTax, exactIncome))
+  if (!Within(tax + afterTax, exactIncome, Unit15(tax) + Unit15(afterTax)))
     Broken("tax and income after tax make the income", context);
   if (tax > exactIncome || tax < Extended80())
     Broken("the tax lies between 0 and the income", context);
-  if (income <= 1e12 && !Near(tax, taxable * percent / Extended80::FromInt64(100) - deduct))
+  // Both figures are rounded: the taxable income's rounding counts at the rate.
+  const Extended80 rate = percent / Extended80::FromInt64(100);
+  if (income <= 1e12 && !Within(tax, taxable * rate - deduct, Unit15(tax) + Unit15(taxable) * rate))
     Broken("the tax is the taxable income times the rate less the deduction", context);
 }
 
