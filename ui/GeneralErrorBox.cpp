@@ -4,15 +4,9 @@
 #include <QString>
 
 #include "pages/ErrorDisplay.h"
+#include "ui/widgets/PageBuilding.h"
 
 namespace feniko::ui {
-namespace {
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 void ShowGeneralError(QWidget* parent, std::string_view message) {
   QMessageBox box(QMessageBox::Critical, FromUtf8(kApplicationTitle),

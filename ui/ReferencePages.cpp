@@ -8,6 +8,7 @@
 #include "ui/UMain.h"
 #include "ui/widgets/EditBox.h"
 #include "ui/widgets/GroupBox.h"
+#include "ui/widgets/PageBuilding.h"
 #include "ui/widgets/Picture.h"
 #include "ui/widgets/StaticText.h"
 #include "ui/widgets/UiFont.h"
@@ -22,22 +23,6 @@ const QString kQqAccount = QStringLiteral("846203175");
 const QString kWangwangAccount = QStringLiteral("feniko个人所得税专家");
 constexpr int kAccountLengthLimit = 10;
 
-template <typename Control>
-Control* Named(Control* control, const char* name) {
-  control->setObjectName(QString::fromLatin1(name));
-  return control;
-}
-
-StaticText* MakeText(QWidget* parent, const char* name, const QString& text, QPoint place,
-                     const QFont& font, const QColor& colour = QColor()) {
-  auto* label = Named(new StaticText(parent), name);
-  label->setFont(font);
-  if (colour.isValid()) label->SetTextColour(colour);
-  label->move(place);
-  label->SetText(text);
-  return label;
-}
-
 EditBox* MakeAccountBox(QWidget* parent, const char* name, QPoint place, const QString& preset) {
   auto* box = Named(new EditBox(parent), name);
   box->setFont(UiFont(16));
@@ -46,10 +31,6 @@ EditBox* MakeAccountBox(QWidget* parent, const char* name, QPoint place, const Q
   box->setCursorPosition(0);
   box->SetLengthLimit(kAccountLengthLimit);
   return box;
-}
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // A rate table fills its page; the arrow back to the calculator lies on the

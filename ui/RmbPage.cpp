@@ -12,6 +12,7 @@
 #include "pages/ConvertPage.h"
 #include "ui/UMain.h"
 #include "ui/widgets/EditBox.h"
+#include "ui/widgets/PageBuilding.h"
 #include "ui/widgets/Picture.h"
 #include "ui/widgets/StaticText.h"
 #include "ui/widgets/UiFont.h"
@@ -20,33 +21,6 @@
 namespace feniko::ui {
 namespace {
 
-template <typename Control>
-Control* Named(Control* control, const char* name) {
-  control->setObjectName(QString::fromLatin1(name));
-  return control;
-}
-
-StaticText* MakeText(QWidget* parent, const char* name, const QString& text, QPoint place,
-                     const QFont& font, const QColor& colour = QColor()) {
-  auto* label = Named(new StaticText(parent), name);
-  label->setFont(font);
-  if (colour.isValid()) label->SetTextColour(colour);
-  label->move(place);
-  label->SetText(text);
-  return label;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QPoint place) {
-  auto* button = Named(new QPushButton(caption, parent), name);
-  button->setFont(UiFont(11, true));
-  QPalette colours = button->palette();
-  colours.setColor(QPalette::ButtonText, kMaroon);
-  button->setPalette(colours);
-  button->setGeometry(QRect(place, QSize(98, 32)));
-  button->setAutoDefault(false);
-  return button;
-}
-
 EditBox* MakeAmountBox(QWidget* parent, const char* name, const QRect& geometry) {
   auto* box = Named(new EditBox(parent), name);
   box->setFont(UiFont(16));
@@ -54,10 +28,6 @@ EditBox* MakeAmountBox(QWidget* parent, const char* name, const QRect& geometry)
   // Both boxes take text of any length; QLineEdit would stop at 32767.
   box->setMaxLength(std::numeric_limits<int>::max());
   return box;
-}
-
-QString FromUtf8(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 bool IsEnterKey(int key) {
