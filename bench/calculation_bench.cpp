@@ -1,5 +1,6 @@
 // The whole Calculation of the current page, typed text to six shown texts,
-// beside strtod and snprintf("%.15g") doing the same steps in double.
+// beside strtod and snprintf("%.15g") doing the same steps in double; and the
+// same Calculation over the software Extended80 beside the x87 type.
 
 #include <array>
 #include <cmath>
@@ -7,6 +8,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "CalculationLoop.h"
 #include "PeerRatio.h"
 #include "numtext/DecimalSeparator.h"
 #include "pages/TaxPage.h"
@@ -14,19 +16,9 @@
 
 namespace {
 
-const std::array<const char*, 10> kTyped = {"5000",     "5000.02",   "3739.91", "12345.67",
-                                            "38500.01", "98765.43",  "1e5",     "250000",
-                                            "8000.01",  "  4321.09 "};
+using calculation_bench::kTyped;
 
-void Calculation_ours(benchmark::State& state) {
-  feniko::SetDecimalSeparator(".");
-  std::size_t i = 0;
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(feniko::RunTaxCalculation(feniko::Schedule::Current, kTyped[i]));
-    i = (i + 1) % kTyped.size();
-  }
-}
-BENCHMARK(Calculation_ours)->Name("Calculation/ours");
+BENCHMARK(feniko::RunCalculationLoop)->Name("Calculation/ours");
 
 // Read, bring to cents through two-decimal text, read again, compute in
 // double and write six prefixed lines with 15 significant digits.
@@ -70,6 +62,10 @@ void Calculation_strtodSnprintf(benchmark::State& state) {
   }
 }
 BENCHMARK(Calculation_strtodSnprintf)->Name("Calculation/strtod_snprintf");
+
+// The ratio printed for this group is software / x87.
+BENCHMARK(feniko_soft::RunCalculationLoop)->Name("CalculationSoftExtended80/soft");
+BENCHMARK(feniko::RunCalculationLoop)->Name("CalculationSoftExtended80/x87");
 
 }  // namespace
 
