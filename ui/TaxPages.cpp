@@ -142,13 +142,14 @@ void ShowLines(const TaxPageView& view, const ResultLines& texts) {
 }
 
 void Calculate(const TaxPageView& view, Schedule schedule) {
-  view.message->SetText(QString());
-  ShowLines(view, ZeroResultLines());
+  // The page algorithm cannot fail, so the page goes straight to its final
+  // state: the emptied message and zero lines that a calculation starts from
+  // are never seen on their own.
   const TaxOutcome outcome = RunTaxCalculation(schedule, view.income->text().toStdString());
-  if (!outcome.message.empty()) {
+  // The colour stays as last set until the next message sets it.
+  if (!outcome.message.empty())
     view.message->SetTextColour(outcome.colour == MessageColour::Blue ? kBlue : kRed);
-    view.message->SetText(FromUtf8(outcome.message));
-  }
+  view.message->SetText(FromUtf8(outcome.message));
   ShowLines(view, outcome.lines);
   // Selecting works without the focus too; the selection shows once the box
   // has it.

@@ -15,6 +15,9 @@ StaticText::StaticText(const QString& text, QWidget* parent) : QLabel(parent) {
 }
 
 void StaticText::SetText(const QString& text) {
+  // Measuring the text is the costly part of a calculation's redraw; a line
+  // that keeps its text keeps its size.
+  if (text == this->text() && testAttribute(Qt::WA_Resized)) return;
   setText(text);
   FitToText();
 }
