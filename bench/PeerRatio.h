@@ -63,5 +63,7 @@ inline int RunWithPeerRatios(int argc, char** argv) {
 
 }  // namespace feniko::bench
 
-#define FENIKO_BENCHMARK_MAIN() \
-  int main(int argc, char** argv) { return feniko::bench::RunWithPeerRatios(argc, argv); }
+#define FENIKO_BENCHMARK_MAIN()                          \
+  int main(int argc, char** argv) {                      \
+    return feniko::bench::RunWithPeerRatios(argc, argv); \
+  }

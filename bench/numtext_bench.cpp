@@ -15,9 +15,9 @@ namespace {
 using feniko::Extended80;
 
 // What people type into the boxes: whole yuan, cents, exponents, blanks.
-const std::array<const char*, 12> kTypedTexts = {
-    "5000",    "12345.67", "3500.01", "1e5",   "9999999999", "0.005",
-    "  42  ",  "105.30",   "8000.5",  "-100",  "2.675",      "38500.01"};
+const std::array<const char*, 12> kTypedTexts = {"5000",       "12345.67", "3500.01", "1e5",
+                                                 "9999999999", "0.005",    "  42  ",  "105.30",
+                                                 "8000.5",     "-100",     "2.675",   "38500.01"};
 
 std::vector<Extended80> ResultValues() {
   // The kind of values the result lines show: cents, extended products, odd
@@ -62,7 +62,8 @@ BENCHMARK(FormatCents_ours)->Name("FormatCents/ours");
 // The peer gets the same values as long doubles (decoded outside the loop).
 std::vector<long double> PeerValues() {
   std::vector<long double> out;
-  for (const Extended80 v : ResultValues()) out.push_back(std::strtold(feniko::FormatGeneral(v).c_str(), nullptr));
+  for (const Extended80 v : ResultValues())
+    out.push_back(std::strtold(feniko::FormatGeneral(v).c_str(), nullptr));
   return out;
 }
 

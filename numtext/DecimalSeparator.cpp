@@ -18,7 +18,9 @@ Separator g_separator;
 
 }  // namespace
 
-std::string_view DecimalSeparator() { return {g_separator.bytes.data(), g_separator.size}; }
+std::string_view DecimalSeparator() {
+  return {g_separator.bytes.data(), g_separator.size};
+}
 
 std::string_view SetDecimalSeparator(std::string_view separator) {
   if (Utf8SequenceLength(separator) == separator.size() && !separator.empty()) {

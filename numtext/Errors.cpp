@@ -2,9 +2,15 @@
 
 namespace feniko {
 
-void RaiseOverflow() { throw ArithmeticError(std::string(kOverflowMessage)); }
-void RaiseInvalidOperation() { throw ArithmeticError(std::string(kInvalidOperationMessage)); }
-void RaiseDivisionByZero() { throw ArithmeticError(std::string(kDivisionByZeroMessage)); }
+void RaiseOverflow() {
+  throw ArithmeticError(std::string(kOverflowMessage));
+}
+void RaiseInvalidOperation() {
+  throw ArithmeticError(std::string(kInvalidOperationMessage));
+}
+void RaiseDivisionByZero() {
+  throw ArithmeticError(std::string(kDivisionByZeroMessage));
+}
 
 void RaiseNotAFloat(std::string_view text) {
   std::string message;

@@ -16,7 +16,9 @@ class Extended80 {
  public:
   constexpr Extended80() = default;
 
-  static Extended80 FromInt64(std::int64_t value) { return Extended80(static_cast<long double>(value)); }
+  static Extended80 FromInt64(std::int64_t value) {
+    return Extended80(static_cast<long double>(value));
+  }
   static Extended80 FromDouble(double value) { return Extended80(static_cast<long double>(value)); }
   static Extended80 FromBits(std::uint16_t signExponent, std::uint64_t significand) {
     long double value = 0.0L;
@@ -50,11 +52,14 @@ class Extended80 {
   Extended80 Abs() const { return Extended80(std::fabs(value_)); }
 
   friend bool operator==(Extended80 a, Extended80 b) { return a.value_ == b.value_; }
-  friend std::partial_ordering operator<=>(Extended80 a, Extended80 b) { return a.value_ <=> b.value_; }
+  friend std::partial_ordering operator<=>(Extended80 a, Extended80 b) {
+    return a.value_ <=> b.value_;
+  }
 
   double ToDouble() const {
     const double narrowed = static_cast<double>(value_);
-    if (std::isinf(narrowed)) [[unlikely]] RaiseOverflow();
+    if (std::isinf(narrowed)) [[unlikely]]
+      RaiseOverflow();
     return narrowed;
   }
 
@@ -62,7 +67,8 @@ class Extended80 {
     // The rounding mode is always to nearest, ties to even; rint (unlike
     // nearbyint) need not save the exception flags, which nobody reads.
     const long double rounded = std::rint(value_);
-    if (!(rounded >= -0x1p63L && rounded < 0x1p63L)) [[unlikely]] RaiseInvalidOperation();
+    if (!(rounded >= -0x1p63L && rounded < 0x1p63L)) [[unlikely]]
+      RaiseInvalidOperation();
     return static_cast<std::int64_t>(rounded);
   }
   Extended80 RoundToIntegral() const { return Extended80(std::rint(value_)); }

@@ -133,7 +133,8 @@ std::string FormatGeneral(Extended80 value) {
   } else if (exponent > 0) {
     for (int i = 0; i < exponent; ++i) AppendDigitOrZero(out, digits, i);
     if (count > exponent)
-      out.append(DecimalSeparator()).append(digits.view().substr(static_cast<std::size_t>(exponent)));
+      out.append(DecimalSeparator())
+          .append(digits.view().substr(static_cast<std::size_t>(exponent)));
   } else {
     out.push_back('0');
     out.append(DecimalSeparator());

@@ -7,7 +7,9 @@
 namespace feniko {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Exponent digits are taken only while the exponent read so far is below
 // this; a digit after that is left over and makes the text invalid.
@@ -132,6 +134,8 @@ Extended80 ParseDecimal(std::string_view text) {
   }
 }
 
-Amount ToAmount(Extended80 value) { return value.ToDouble(); }
+Amount ToAmount(Extended80 value) {
+  return value.ToDouble();
+}
 
 }  // namespace feniko

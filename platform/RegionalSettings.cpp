@@ -62,8 +62,8 @@ std::string ReadRegionalDecimalSeparator() {
   const char* radix = nl_langinfo_l(RADIXCHAR, locale);
   const char* codeset = nl_langinfo_l(CODESET, locale);
   std::string separator = radix != nullptr ? radix : ".";
-  const bool utf8 = codeset != nullptr && (std::string_view(codeset) == "UTF-8" ||
-                                           std::string_view(codeset) == "utf8");
+  const bool utf8 = codeset != nullptr &&
+                    (std::string_view(codeset) == "UTF-8" || std::string_view(codeset) == "utf8");
   freelocale(locale);
   // Outside UTF-8 only an ASCII separator can be passed on unchanged.
   if (!utf8 && !IsAscii(separator)) return ".";
@@ -72,6 +72,8 @@ std::string ReadRegionalDecimalSeparator() {
 
 #endif
 
-void RefreshDecimalSeparator() { SetDecimalSeparator(ReadRegionalDecimalSeparator()); }
+void RefreshDecimalSeparator() {
+  SetDecimalSeparator(ReadRegionalDecimalSeparator());
+}
 
 }  // namespace feniko::platform

@@ -10,12 +10,12 @@
 namespace feniko::platform {
 
 struct ShellRequest {
-  std::uintptr_t ownerWindow = 0;          // the main window's native handle
-  std::string operation;                   // "Open" or "open"
-  std::string file;                        // "IEXPLORE.EXE", "calc.exe", "notepad.exe"
-  std::optional<std::string> parameters;   // the address, or none (null)
-  std::optional<std::string> directory;    // "" for the browser, none (null) otherwise
-  int showCommand = 1;                     // SW_SHOWNORMAL
+  std::uintptr_t ownerWindow = 0;         // the main window's native handle
+  std::string operation;                  // "Open" or "open"
+  std::string file;                       // "IEXPLORE.EXE", "calc.exe", "notepad.exe"
+  std::optional<std::string> parameters;  // the address, or none (null)
+  std::optional<std::string> directory;   // "" for the browser, none (null) otherwise
+  int showCommand = 1;                    // SW_SHOWNORMAL
 
   friend bool operator==(const ShellRequest&, const ShellRequest&) = default;
 };

@@ -14,7 +14,9 @@
 namespace feniko {
 namespace {
 
-Extended80 E(std::int64_t v) { return Extended80::FromInt64(v); }
+Extended80 E(std::int64_t v) {
+  return Extended80::FromInt64(v);
+}
 
 template <typename F>
 std::string FailureOf(F&& f) {

@@ -11,8 +11,12 @@
 namespace feniko {
 namespace {
 
-Extended80 E(std::int64_t v) { return Extended80::FromInt64(v); }
-Extended80 D(double v) { return Extended80::FromDouble(v); }
+Extended80 E(std::int64_t v) {
+  return Extended80::FromInt64(v);
+}
+Extended80 D(double v) {
+  return Extended80::FromDouble(v);
+}
 
 // A typed income brought to whole cents, as the calculator pages do it:
 // read, written with two decimals, read again and stored as an Amount.
@@ -23,7 +27,9 @@ struct CentsCase {
   double stored;  // NaN: storing fails with "Floating point overflow"
 };
 
-void PrintTo(const CentsCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const CentsCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class NormaliseIncome : public testing::TestWithParam<CentsCase> {
  protected:
@@ -73,7 +79,9 @@ struct GeneralCase {
   const char* text;
 };
 
-void PrintTo(const GeneralCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const GeneralCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class WriteGeneral : public testing::TestWithParam<GeneralCase> {
  protected:

@@ -10,7 +10,9 @@
 namespace feniko {
 namespace {
 
-Extended80 E(std::int64_t v) { return Extended80::FromInt64(v); }
+Extended80 E(std::int64_t v) {
+  return Extended80::FromInt64(v);
+}
 
 struct ReadCase {
   const char* name;
@@ -19,7 +21,9 @@ struct ReadCase {
   std::function<Extended80()> expected;
 };
 
-void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ReadCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class ReadWithFullStop : public testing::TestWithParam<ReadCase> {
  protected:
@@ -44,7 +48,9 @@ TEST_P(ReadWithFullStop, GivesTheExactValueOrTheConversionError) {
 }
 
 const std::function<Extended80()> kFails;
-Extended80 Value(std::int64_t v) { return E(v); }
+Extended80 Value(std::int64_t v) {
+  return E(v);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ReadWithFullStop,
@@ -76,14 +82,12 @@ INSTANTIATE_TEST_SUITE_P(
                  [] { return Value(0); }},
         ReadCase{"FiveThousandOnes", std::string(5000, '1'), kFails},
         ReadCase{"OverflowingExponent", "1e4999", kFails},
-        ReadCase{"ExponentDigitLeftOver", "1e5000", kFails},
-        ReadCase{"Empty", "", kFails}, ReadCase{"SpacesOnly", "   ", kFails},
-        ReadCase{"SignAlone", "+", kFails}, ReadCase{"MinusAlone", "-", kFails},
-        ReadCase{"ExponentAlone", "E", kFails}, ReadCase{"NoMantissa", "e5", kFails},
-        ReadCase{"BlankAfterSign", "- 5", kFails}, ReadCase{"BlankInside", "1 000", kFails},
-        ReadCase{"ThousandsSeparator", "1,000", kFails},
-        ReadCase{"TwoSeparators", "1.2.3", kFails},
-        ReadCase{"BlankBeforeExponent", "5 e3", kFails},
+        ReadCase{"ExponentDigitLeftOver", "1e5000", kFails}, ReadCase{"Empty", "", kFails},
+        ReadCase{"SpacesOnly", "   ", kFails}, ReadCase{"SignAlone", "+", kFails},
+        ReadCase{"MinusAlone", "-", kFails}, ReadCase{"ExponentAlone", "E", kFails},
+        ReadCase{"NoMantissa", "e5", kFails}, ReadCase{"BlankAfterSign", "- 5", kFails},
+        ReadCase{"BlankInside", "1 000", kFails}, ReadCase{"ThousandsSeparator", "1,000", kFails},
+        ReadCase{"TwoSeparators", "1.2.3", kFails}, ReadCase{"BlankBeforeExponent", "5 e3", kFails},
         ReadCase{"TrailingLetters", "12abc", kFails}, ReadCase{"Hexadecimal", "0x10", kFails},
         ReadCase{"LeadingTab", "\t5", kFails},
         ReadCase{"FullWidthDigits", "\xEF\xBC\x95", kFails},  // U+FF15
@@ -99,8 +103,12 @@ TEST(ReadWithComma, AcceptsTheCommaAndRefusesTheFullStop) {
 
 TEST(ReadWithMultiByteSeparator, MatchesTheWholeCharacter) {
   SetDecimalSeparator("\xD9\xAB");  // U+066B
-  EXPECT_EQ(ParseDecimal("12\xD9\xAB" "5"), E(125) / E(10));
-  EXPECT_THROW((void)ParseDecimal("12\xD9" "5"), ConversionError);  // half a separator
+  EXPECT_EQ(ParseDecimal("12\xD9\xAB"
+                         "5"),
+            E(125) / E(10));
+  EXPECT_THROW((void)ParseDecimal("12\xD9"
+                                  "5"),
+               ConversionError);  // half a separator
   EXPECT_THROW((void)ParseDecimal("12.5"), ConversionError);
   SetDecimalSeparator(".");
 }

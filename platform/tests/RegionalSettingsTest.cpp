@@ -41,8 +41,7 @@ class RegionalSettings : public testing::Test {
   bool UseCompiledLocale(const std::string& source, const std::string& name) {
     const std::string command = "localedef -i " + source + " -f UTF-8 " +
                                 (*localeDir_ / name).string() + " >/dev/null 2>&1";
-    if (std::system(command.c_str()) != 0 &&
-        !std::filesystem::exists(*localeDir_ / name))
+    if (std::system(command.c_str()) != 0 && !std::filesystem::exists(*localeDir_ / name))
       return false;
     ::setenv("LOCPATH", localeDir_->c_str(), 1);
     ::setenv("LC_ALL", name.c_str(), 1);
