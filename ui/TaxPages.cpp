@@ -47,27 +47,27 @@ struct TaxPageNames {
   bool flat;
 };
 
+// The members of TFrmMain that one page's builder fills in.
 struct TaxPageControls {
-  WhitePanel* panel;
-  Picture* logo;
-  StaticText* title;
-  StaticText* incomeCaption;
-  EditBox* income;
-  StaticText* thresholdNote;
-  QPushButton* calculate;
-  QPushButton* reset;
-  GroupBox* results;
-  std::array<StaticText*, kResultLineCount> lines;
-  GroupBox* formulaBox;
-  StaticText* formula1;
-  StaticText* formula2;
-  StaticText* rateLink;
-  StaticText* slogan;
-  StaticText* message;
+  WhitePanel*& panel;
+  Picture*& logo;
+  StaticText*& title;
+  StaticText*& incomeCaption;
+  EditBox*& income;
+  StaticText*& thresholdNote;
+  QPushButton*& calculate;
+  QPushButton*& reset;
+  GroupBox*& results;
+  std::array<StaticText**, kResultLineCount> lines;
+  GroupBox*& formulaBox;
+  StaticText*& formula1;
+  StaticText*& formula2;
+  StaticText*& rateLink;
+  StaticText*& slogan;
+  StaticText*& message;
 };
 
-TaxPageControls BuildTaxPage(QWidget* page, const TaxPageNames& names) {
-  TaxPageControls c{};
+void BuildTaxPage(QWidget* page, const TaxPageNames& names, const TaxPageControls& c) {
   const auto edge = names.flat ? WhitePanel::Edge::Flat : WhitePanel::Edge::Raised;
   const auto groupEdge = names.flat ? GroupBox::Edge::Flat : GroupBox::Edge::Etched;
   const QFont normal = UiFont(11);
@@ -104,8 +104,8 @@ TaxPageControls BuildTaxPage(QWidget* page, const TaxPageNames& names) {
   const ResultLines& zero = ZeroResultLines();
   for (std::size_t i = 0; i < kResultLineCount; ++i) {
     const bool taxLine = i >= 4;  // tax and income after tax stand out
-    c.lines[i] = MakeText(c.results, names.lines[i], FromUtf8(zero[i]), linePlaces[i],
-                          UiFont(11, taxLine), taxLine ? kRed : QColor());
+    *c.lines[i] = MakeText(c.results, names.lines[i], FromUtf8(zero[i]), linePlaces[i],
+                           UiFont(11, taxLine), taxLine ? kRed : QColor());
   }
 
   c.formulaBox =
@@ -128,7 +128,6 @@ TaxPageControls BuildTaxPage(QWidget* page, const TaxPageNames& names) {
   // Only the income box and the two buttons take the focus, in this order.
   QWidget::setTabOrder(c.income, c.calculate);
   QWidget::setTabOrder(c.calculate, c.reset);
-  return c;
 }
 
 struct TaxPageView {
@@ -177,50 +176,46 @@ TaxPageView PreviousPageView(const TFrmMain& w) {
 
 void TFrmMain::BuildCalcNewPage() {
   tabCalcNew->resize(832, 517);
-  const TaxPageControls c =
-      BuildTaxPage(tabCalcNew, {"Panel5",
-                                "imgLinkFeniko",
-                                "StaticText19",
-                                "StaticText20",
-                                "txtIncomeNew",
-                                "StaticText24",
-                                QStringLiteral("注：当前起征额为3500元。"),
-                                "btnCalcNew",
-                                "btnResetNew",
-                                "GroupBox8",
-                                {"lblIncomeNew", "lblTaxableIncomeNew", "lblRateNew",
-                                 "lblDeductNew", "lblTaxNew", "lblIncomeAfterTaxNew"},
-                                "GroupBox9",
-                                330,
-                                "StaticText31",
-                                QStringLiteral("应纳税所得额 = 工资薪金所得 - 起征额(3500元)"),
-                                "StaticText32",
-                                "txtLinkRateNew",
-                                "txtLinkFeniko",
-                                "txtCalcMsgNew",
-                                {296, 112},
-                                false});
-  Panel5 = c.panel;
-  imgLinkFeniko = c.logo;
-  StaticText19 = c.title;
-  StaticText20 = c.incomeCaption;
-  txtIncomeNew = c.income;
-  StaticText24 = c.thresholdNote;
-  btnCalcNew = c.calculate;
-  btnResetNew = c.reset;
-  GroupBox8 = c.results;
-  lblIncomeNew = c.lines[0];
-  lblTaxableIncomeNew = c.lines[1];
-  lblRateNew = c.lines[2];
-  lblDeductNew = c.lines[3];
-  lblTaxNew = c.lines[4];
-  lblIncomeAfterTaxNew = c.lines[5];
-  GroupBox9 = c.formulaBox;
-  StaticText31 = c.formula1;
-  StaticText32 = c.formula2;
-  txtLinkRateNew = c.rateLink;
-  txtLinkFeniko = c.slogan;
-  txtCalcMsgNew = c.message;
+  BuildTaxPage(tabCalcNew,
+               {"Panel5",
+                "imgLinkFeniko",
+                "StaticText19",
+                "StaticText20",
+                "txtIncomeNew",
+                "StaticText24",
+                QStringLiteral("注：当前起征额为3500元。"),
+                "btnCalcNew",
+                "btnResetNew",
+                "GroupBox8",
+                {"lblIncomeNew", "lblTaxableIncomeNew", "lblRateNew", "lblDeductNew", "lblTaxNew",
+                 "lblIncomeAfterTaxNew"},
+                "GroupBox9",
+                330,
+                "StaticText31",
+                QStringLiteral("应纳税所得额 = 工资薪金所得 - 起征额(3500元)"),
+                "StaticText32",
+                "txtLinkRateNew",
+                "txtLinkFeniko",
+                "txtCalcMsgNew",
+                {296, 112},
+                false},
+               {Panel5,
+                imgLinkFeniko,
+                StaticText19,
+                StaticText20,
+                txtIncomeNew,
+                StaticText24,
+                btnCalcNew,
+                btnResetNew,
+                GroupBox8,
+                {&lblIncomeNew, &lblTaxableIncomeNew, &lblRateNew, &lblDeductNew, &lblTaxNew,
+                 &lblIncomeAfterTaxNew},
+                GroupBox9,
+                StaticText31,
+                StaticText32,
+                txtLinkRateNew,
+                txtLinkFeniko,
+                txtCalcMsgNew});
 
   Image5 = Named(new Picture(QStringLiteral(":/art/new-badge.svg"), Panel5), "Image5");
   Image5->setGeometry(232, 21, 57, 52);
@@ -235,7 +230,7 @@ void TFrmMain::BuildCalcNewPage() {
 
 void TFrmMain::BuildCalcOldPage() {
   tabCalcOld->resize(832, 517);
-  const TaxPageControls c = BuildTaxPage(
+  BuildTaxPage(
       tabCalcOld,
       {"Panel4",
        "Image2",
@@ -257,28 +252,23 @@ void TFrmMain::BuildCalcOldPage() {
        "StaticText7",
        "lblWarning",
        {288, 108},
-       true});
-  Panel4 = c.panel;
-  Image2 = c.logo;
-  StaticText4 = c.title;
-  StaticText6 = c.incomeCaption;
-  txtIncome = c.income;
-  StaticText13 = c.thresholdNote;
-  btnCalc = c.calculate;
-  btnReset = c.reset;
-  GroupBox2 = c.results;
-  lblIncome = c.lines[0];
-  lblTaxableIncome = c.lines[1];
-  lblRate = c.lines[2];
-  lblDeduct = c.lines[3];
-  lblTax = c.lines[4];
-  lblIncomeAfterTax = c.lines[5];
-  GroupBox1 = c.formulaBox;
-  StaticText10 = c.formula1;
-  StaticText11 = c.formula2;
-  txtLinkRateOld = c.rateLink;
-  StaticText7 = c.slogan;
-  lblWarning = c.message;
+       true},
+      {Panel4,
+       Image2,
+       StaticText4,
+       StaticText6,
+       txtIncome,
+       StaticText13,
+       btnCalc,
+       btnReset,
+       GroupBox2,
+       {&lblIncome, &lblTaxableIncome, &lblRate, &lblDeduct, &lblTax, &lblIncomeAfterTax},
+       GroupBox1,
+       StaticText10,
+       StaticText11,
+       txtLinkRateOld,
+       StaticText7,
+       lblWarning});
 
   BindClick(Image2, &Picture::clicked, &TFrmMain::imgLinkFenikoClick);
   BindClick(StaticText7, &StaticText::clicked, &TFrmMain::imgLinkFenikoClick);
