@@ -28,7 +28,9 @@ class PeerRatioReporter : public benchmark::ConsoleReporter {
       const std::string group = name.substr(0, slash);
       auto& variants = groups_[group];
       if (variants.empty()) order_.push_back(group);
-      variants.emplace_back(name.substr(slash + 1), run.GetAdjustedRealTime());
+      const double time = run.GetAdjustedRealTime();
+      variants.push_back({name.substr(slash + 1), time, benchmark::GetTimeUnitString(run.time_unit),
+                          time / benchmark::GetTimeUnitMultiplier(run.time_unit)});
     }
   }
 
@@ -37,18 +39,25 @@ class PeerRatioReporter : public benchmark::ConsoleReporter {
     std::printf("\nRatios (ours / peer, same run):\n");
     for (const std::string& group : order_) {
       const auto& variants = groups_[group];
-      const auto& [oursName, oursTime] = variants.front();
+      const Variant& ours = variants.front();
       for (std::size_t i = 1; i < variants.size(); ++i) {
-        const auto& [peerName, peerTime] = variants[i];
-        std::printf("  %-28s %s %.1f ns vs %s %.1f ns: %.2f\n", group.c_str(), oursName.c_str(),
-                    oursTime, peerName.c_str(), peerTime, oursTime / peerTime);
+        const Variant& peer = variants[i];
+        std::printf("  %-28s %s %.1f %s vs %s %.1f %s: %.2f\n", group.c_str(), ours.name.c_str(),
+                    ours.time, ours.unit, peer.name.c_str(), peer.time, peer.unit,
+                    ours.seconds / peer.seconds);
       }
     }
     std::fflush(stdout);
   }
 
  private:
-  std::map<std::string, std::vector<std::pair<std::string, double>>> groups_;
+  struct Variant {
+    std::string name;
+    double time;  // in `unit`, as the benchmark reports it
+    const char* unit;
+    double seconds;  // the same time, for ratios across units
+  };
+  std::map<std::string, std::vector<Variant>> groups_;
   std::vector<std::string> order_;
 };
 
