@@ -39,7 +39,7 @@
 #else
 #include <cfloat>
 #if !defined(__x86_64__) && !defined(__i386__)
-#error "long double is not the x87 extended format here: configure with -DFENIKO_SOFT_EXTENDED80=ON"
+#error "long double is not the x87 extended format here: configure with -DFENIKO_SOFT_EXTENDED80=ON (CMake does so by itself)"
 #endif
 static_assert(LDBL_MANT_DIG == 64,
               "long double must have a 64-bit significand (x87 extended); "

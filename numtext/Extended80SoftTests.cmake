@@ -2,7 +2,7 @@
 # once with the compiler's 128-bit integers and once with the portable forms
 # that compilers without them use. Each test builds its own copy of the
 # software type, whatever the rest of the tree uses.
-if(NOT CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64)$")
+if(NOT FENIKO_HAS_X87_LONG_DOUBLE)
   return()
 endif()
 
