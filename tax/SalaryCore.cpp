@@ -26,3 +26,29 @@ double IncomeAfterTax(double income, double tax) {
 }
 
 }  // namespace feniko::salary
+
+namespace feniko {
+
+SalaryCalculator::SalaryCalculator(double income, const SalarySchedule& schedule)
+    : income_(income) {
+  Calculate(schedule);
+}
+
+void SalaryCalculator::Calculate(const SalarySchedule& schedule) {
+  taxableIncome_ = salary::TaxableIncome(income_, schedule.threshold);
+  const Level level = FindLevel(schedule.levelBounds, taxableIncome_);
+  if (level == kNoLevel) {
+    incomeAfterTax_ = income_;
+    return;
+  }
+  rate_ = schedule.levelRates[static_cast<std::size_t>(level)];
+  deduct_ = schedule.levelDeducts[static_cast<std::size_t>(level)];
+  tax_ = salary::Tax(taxableIncome_, rate_, deduct_);
+  incomeAfterTax_ = salary::IncomeAfterTax(income_, tax_);
+}
+
+Level SalaryCalculator::FindLevel(std::span<const std::int32_t> bounds, double x) {
+  return salary::FindLevel(bounds, x);
+}
+
+}  // namespace feniko

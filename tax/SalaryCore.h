@@ -36,4 +36,42 @@ double Tax(double taxableIncome, double rate, std::int32_t deduct);
 double IncomeAfterTax(double income, double tax);
 
 }  // namespace salary
+
+// One schedule: its threshold and its three lists, one entry per level.
+struct SalarySchedule {
+  std::int32_t threshold;
+  std::span<const std::int32_t> levelBounds;
+  std::span<const double> levelRates;
+  std::span<const std::int32_t> levelDeducts;
+};
+
+// The tax breakdown of one gross monthly income, computed once by the
+// constructor and then only read. TSalary and TSalaryOld are this calculator
+// with their own schedule. Meant for a finite income above the threshold; an
+// income at or below it has no level: rate, deduct and tax are 0 and the
+// income after tax is the income.
+class SalaryCalculator {
+ public:
+  double Income() const { return income_; }
+  double TaxableIncome() const { return taxableIncome_; }
+  double Rate() const { return rate_; }
+  std::int32_t Deduct() const { return deduct_; }
+  double Tax() const { return tax_; }
+  double IncomeAfterTax() const { return incomeAfterTax_; }
+
+ protected:
+  SalaryCalculator(double income, const SalarySchedule& schedule);
+
+ private:
+  void Calculate(const SalarySchedule& schedule);
+  static Level FindLevel(std::span<const std::int32_t> bounds, double x);
+
+  double income_;
+  double taxableIncome_ = 0;
+  double rate_ = 0;
+  std::int32_t deduct_ = 0;
+  double tax_ = 0;
+  double incomeAfterTax_ = 0;
+};
+
 }  // namespace feniko

@@ -21,34 +21,17 @@ inline constexpr std::array<std::int32_t, 9> LevelDeducts = {0,    25,   125,   
                                                              3375, 6375, 10375, 15375};
 }  // namespace USalaryOld
 
-// The tax breakdown of one gross monthly income under the previous schedule,
-// computed once by the constructor and then only read.
+inline constexpr SalarySchedule kSalaryOldSchedule{USalaryOld::Threshold, USalaryOld::LevelBounds,
+                                                   USalaryOld::LevelRates,
+                                                   USalaryOld::LevelDeducts};
+
+// The tax breakdown under the previous schedule:
 //   TSalaryOld(2500):    taxable 500, rate 0.05, deduct 0, tax 25, after tax 2475
 //   TSalaryOld(2500.01): taxable 500.01 (level 1), rate 0.1, deduct 25, tax 25.001
 //   TSalaryOld(2191.9):  tax shows as 9.59500000000001 (64-bit intermediates)
-// Meant for a finite income above Threshold. An income at or below it has no
-// level: rate, deduct and tax are 0 and the income after tax is the income.
-class TSalaryOld {
+class TSalaryOld : public SalaryCalculator {
  public:
-  explicit TSalaryOld(double income);
-
-  double Income() const { return income_; }
-  double TaxableIncome() const { return taxableIncome_; }
-  double Rate() const { return rate_; }
-  std::int32_t Deduct() const { return deduct_; }
-  double Tax() const { return tax_; }
-  double IncomeAfterTax() const { return incomeAfterTax_; }
-
- private:
-  void Calculate();
-  static Level FindLevel(std::span<const std::int32_t> bounds, double x);
-
-  double income_;
-  double taxableIncome_ = 0;
-  double rate_ = 0;
-  std::int32_t deduct_ = 0;
-  double tax_ = 0;
-  double incomeAfterTax_ = 0;
+  explicit TSalaryOld(double income) : SalaryCalculator(income, kSalaryOldSchedule) {}
 };
 
 }  // namespace feniko
